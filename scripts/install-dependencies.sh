@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the build and the tests need, when any is
+# missing. Needs root (or sudo) only when something has to be installed.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang-14 libgtest-dev libgmock-dev googletest
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+sudo_if_needed=()
+if [[ $(id -u) -ne 0 ]]; then sudo_if_needed=(sudo); fi
+echo "Installing: ${missing[*]}"
+"${sudo_if_needed[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${sudo_if_needed[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets up everything that is missing, builds every preset and runs every test.
+# Safe to run on a fresh Debian machine and again on one that is set up.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-dependencies.sh
+
+# Unit tests, natively and under AddressSanitizer and UndefinedBehaviorSanitizer.
+for preset in linux linux-asan; do
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done
