@@ -11,6 +11,11 @@
 
 namespace vantiro::platform {
 
+// Connects to the display services before the first display call. FALSE when
+// they cannot be reached (no X server, say); the backend has then told the
+// user why on its own channel. Windows' services are always there.
+BOOL OpenDisplayServices();
+
 // Nonzero while an adapter (device null) or an adapter's monitor (device
 // named) exists at `index`; fills `record`, whose cb the caller sets.
 BOOL EnumDisplayDevicesA(const char* device, DWORD index, DISPLAY_DEVICEA* record, DWORD flags);

@@ -61,6 +61,7 @@ constexpr std::uintptr_t kFirstThreadHandle = 0x2000;
 
 const char* OperationName(Operation operation) {
   switch (operation) {
+    case Operation::OpenDisplayServices: return "OpenDisplayServices";
     case Operation::EnumDisplayDevices: return "EnumDisplayDevicesA";
     case Operation::EnumDisplaySettings: return "EnumDisplaySettingsA";
     case Operation::ChangeDisplaySettings: return "ChangeDisplaySettingsExA";
@@ -117,6 +118,7 @@ std::string Describe(const PlatformCall& call) {
     case Operation::CloseHandle:
       out << Hex(call.handle);
       break;
+    case Operation::OpenDisplayServices:
     case Operation::GetCommandLine:
     case Operation::GetLastError:
     case Operation::IsDBCSLeadByte:
@@ -216,6 +218,14 @@ namespace vantiro::platform {
 using memory::Operation;
 using memory::PlatformCall;
 using memory::TheMemoryPlatform;
+
+BOOL OpenDisplayServices() {
+  auto& fake = TheMemoryPlatform();
+  PlatformCall call{Operation::OpenDisplayServices};
+  call.result = fake.displayServicesAvailable;
+  fake.Record(std::move(call));
+  return fake.displayServicesAvailable ? TRUE : FALSE;
+}
 
 BOOL EnumDisplayDevicesA(const char* device, DWORD index, DISPLAY_DEVICEA* record, DWORD flags) {
   auto& fake = TheMemoryPlatform();

@@ -43,6 +43,7 @@ struct StartResult {
 };
 
 enum class Operation {
+  OpenDisplayServices,
   EnumDisplayDevices,
   EnumDisplaySettings,
   ChangeDisplaySettings,
@@ -88,6 +89,8 @@ class MemoryPlatform {
  public:
   // --- seeds ---
   std::vector<Adapter> adapters;
+  // OpenDisplayServices answers this.
+  bool displayServicesAvailable = true;
   // CreateDCA fails (returns null) when this is set.
   bool createDcFails = false;
   // Results of successive ChangeDisplaySettingsExA calls that carry a mode;
