@@ -9,7 +9,7 @@
 namespace vantiro {
 
 // The caption of every box.
-extern const char* const NoticeTitle;
+extern const char NoticeTitle[];
 
 // Shows `text` (lines separated by CR LF) in a warning box captioned
 // NoticeTitle and returns when the user has closed it; returns at once when
