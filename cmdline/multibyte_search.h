@@ -15,7 +15,8 @@ constexpr std::size_t kNotFound = std::string_view::npos;
 std::size_t FindFirstOf(std::string_view text, std::string_view characters, std::size_t from = 0);
 
 // Position of the first occurrence of `needle` that starts on a character
-// boundary, or kNotFound. An empty needle is found at 0.
+// boundary and covers whole characters, or kNotFound. An empty needle is
+// found at 0.
 std::size_t FindText(std::string_view text, std::string_view needle);
 
 // The length in bytes of the character that starts at `position`: 2 for a
