@@ -420,7 +420,7 @@ BOOL CreateProcessA(const char* applicationName, char* commandLine, void* proces
     fake.startResults.pop_front();
   }
   if (outcome.started) {
-    const std::uintptr_t serial = fake.Count(Operation::CreateProcess);
+    const std::uintptr_t serial = fake.Count(Operation::CreateProcess) + 1;
     processInformation->hProcess = memory::HandleFromNumber(memory::kFirstProcessHandle + serial);
     processInformation->hThread = memory::HandleFromNumber(memory::kFirstThreadHandle + serial);
     processInformation->dwProcessId = static_cast<DWORD>(100 + serial);

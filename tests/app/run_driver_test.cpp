@@ -149,7 +149,7 @@ TEST_F(RunTest, ProgramRunsInTheDynamicModeAndTheStoredModeReturns) {
 }
 
 TEST_F(RunTest, TestWithProgramStartsNothing) {
-  EXPECT_EQ(Run(kSwitchAndRun + " -test"), ExitStatus::Success);
+  EXPECT_EQ(Run(kSwitch + " -test notepad.exe c:\\autoexec.bat"), ExitStatus::Success);
   EXPECT_THAT(platform.DescribeEffects(),
               ElementsAre(::testing::StartsWith("MessageBoxA(\"Testing"),
                           "ChangeDisplaySettingsExA(null, 800x600x32@60, flags=2)"));
