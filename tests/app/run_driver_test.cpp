@@ -28,6 +28,8 @@ struct StatusCase {
   std::string notice;  // empty: no notice
 };
 
+void PrintTo(const StatusCase& statusCase, std::ostream* out) { *out << statusCase.name; }
+
 class RunStatusTest : public RunTest, public ::testing::WithParamInterface<StatusCase> {
  protected:
   void Seed() {
@@ -54,7 +56,11 @@ TEST_P(RunStatusTest, EndsWithItsStatusAndNotice) {
 
 TEST_P(RunStatusTest, QuietShowsNothingAndKeepsTheStatus) {
   Seed();
-  EXPECT_EQ(Run(GetParam().commandLine + " -quiet"), GetParam().status);
+  // Switches come before the program, so -quiet goes right after the name.
+  const std::string& commandLine = GetParam().commandLine;
+  const std::size_t afterName = commandLine.find(' ');
+  EXPECT_EQ(Run(commandLine.substr(0, afterName) + " -quiet" + commandLine.substr(afterName)),
+            GetParam().status);
   EXPECT_THAT(NoticeTexts(), IsEmpty());
 }
 
@@ -225,6 +231,8 @@ struct RequestCase {
   std::string changedTo;  // the mode handed to the platform
 };
 
+void PrintTo(const RequestCase& requestCase, std::ostream* out) { *out << requestCase.name; }
+
 class RequestCompletionTest : public RunTest,
                               public ::testing::WithParamInterface<RequestCase> {};
 
@@ -336,7 +344,7 @@ TEST_F(RunTest, ForcedMaxFieldsReachThePlatformAsTheLargestNumber) {
                           "Command line:\r\n(none)\r\n\", \"Vantiro 3.12 from Orvane "
                           "(orvane.com)\", 0x30)",
                           "ChangeDisplaySettingsExA(null, 4294967295x601x32@60, flags=3)"));
-  const DEVMODEA& forced = *platform.Effects()[1].mode;
+  const DEVMODEA forced = *platform.Effects()[1].mode;
   EXPECT_EQ(forced.dmSize, 156);
   EXPECT_EQ(forced.dmFields, 0x005C0000u);
 }
@@ -356,7 +364,7 @@ TEST_F(RunTest, ChosenRecordReachesThePlatformWhole) {
   offered.dmPosition = {-1280, 0};
   Primary().modes = {offered};
   EXPECT_EQ(Run(kVantiro + " -width=1280 -height=1024"), ExitStatus::Success);
-  const DEVMODEA& changed = *platform.Effects()[0].mode;
+  const DEVMODEA changed = *platform.Effects()[0].mode;
   EXPECT_EQ(changed.dmFields, 0x005C0000u);
   EXPECT_EQ(changed.dmDisplayFlags, 2u);
   EXPECT_EQ(changed.dmPosition.x, -1280);
