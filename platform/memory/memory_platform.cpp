@@ -37,8 +37,7 @@ std::string DescribeMode(const DEVMODEA& mode) {
 
 DeviceCaps CapsOf(const DEVMODEA& mode) {
   return DeviceCaps{static_cast<int>(mode.dmPelsWidth), static_cast<int>(mode.dmPelsHeight),
-                    static_cast<int>(mode.dmBitsPerPel),
-                    static_cast<int>(mode.dmDisplayFrequency)};
+                    static_cast<int>(mode.dmBitsPerPel), static_cast<int>(mode.dmDisplayFrequency)};
 }
 
 bool Offers(const Adapter& adapter, const DEVMODEA& mode) {
@@ -86,21 +85,15 @@ std::string Describe(const PlatformCall& call) {
   const std::string device = call.device ? '"' + *call.device + '"' : std::string("null");
   switch (call.operation) {
     case Operation::EnumDisplayDevices:
-    case Operation::EnumDisplaySettings:
-      out << device << ", " << call.index;
-      break;
+    case Operation::EnumDisplaySettings: out << device << ", " << call.index; break;
     case Operation::ChangeDisplaySettings:
       out << device << ", " << (call.mode ? DescribeMode(*call.mode) : std::string("null"))
           << ", flags=" << call.flags;
       if (!call.nullWindow) out << ", window=" << Hex(call.handle);
       if (!call.nullParameter) out << ", parameter";
       break;
-    case Operation::CreateDC:
-      out << '"' << call.text << "\", " << device;
-      break;
-    case Operation::GetDeviceCaps:
-      out << Hex(call.handle) << ", " << call.index;
-      break;
+    case Operation::CreateDC: out << '"' << call.text << "\", " << device; break;
+    case Operation::GetDeviceCaps: out << Hex(call.handle) << ", " << call.index; break;
     case Operation::SendMessage:
       out << Hex(call.handle) << ", " << Hex(call.index) << ", " << call.detail;
       break;
@@ -108,21 +101,14 @@ std::string Describe(const PlatformCall& call) {
       out << '"' << call.text << "\", \"" << call.caption << "\", " << Hex(call.flags);
       if (!call.nullWindow) out << ", owner=" << Hex(call.handle);
       break;
-    case Operation::CreateProcess:
-      out << '"' << call.text << '"';
-      break;
-    case Operation::WaitForSingleObject:
-      out << Hex(call.handle) << ", " << Hex(call.index);
-      break;
+    case Operation::CreateProcess: out << '"' << call.text << '"'; break;
+    case Operation::WaitForSingleObject: out << Hex(call.handle) << ", " << Hex(call.index); break;
     case Operation::DeleteDC:
-    case Operation::CloseHandle:
-      out << Hex(call.handle);
-      break;
+    case Operation::CloseHandle: out << Hex(call.handle); break;
     case Operation::OpenDisplayServices:
     case Operation::GetCommandLine:
     case Operation::GetLastError:
-    case Operation::IsDBCSLeadByte:
-      break;
+    case Operation::IsDBCSLeadByte: break;
   }
   out << ')';
   return out.str();
@@ -150,10 +136,8 @@ std::vector<PlatformCall> MemoryPlatform::Effects() const {
                    case Operation::SendMessage:
                    case Operation::CreateProcess:
                    case Operation::WaitForSingleObject:
-                   case Operation::MessageBox:
-                     return true;
-                   default:
-                     return false;
+                   case Operation::MessageBox: return true;
+                   default: return false;
                  }
                });
   return effects;
@@ -323,8 +307,8 @@ HDC CreateDCA(const char* driver, const char* device, const char* /*output*/,
   HDC context = nullptr;
   const memory::Adapter* adapter = fake.FindAdapter(device);
   if (!fake.createDcFails && adapter != nullptr) {
-    context = memory::HandleFromNumber(
-        static_cast<std::uintptr_t>(adapter - fake.adapters.data()) + 1);
+    context =
+        memory::HandleFromNumber(static_cast<std::uintptr_t>(adapter - fake.adapters.data()) + 1);
   }
   call.handle = memory::NumberFromHandle(context);
   fake.Record(std::move(call));

@@ -21,10 +21,10 @@ namespace vantiro::memory {
 
 // What a device context reports: the values GetDeviceCaps returns.
 struct DeviceCaps {
-  int width = 0;       // HORZRES
-  int height = 0;      // VERTRES
+  int width = 0;         // HORZRES
+  int height = 0;        // VERTRES
   int bitsPerPixel = 0;  // BITSPIXEL
-  int refresh = 0;     // VREFRESH
+  int refresh = 0;       // VREFRESH
 };
 
 struct Adapter {
@@ -69,16 +69,16 @@ struct PlatformCall {
 
   Operation operation;
   std::optional<std::string> device;  // device-name argument; nullopt for null
-  DWORD index = 0;       // enumeration index, capability index, message, timeout
-  DWORD flags = 0;       // change flags, box style, creation flags
-  std::optional<DEVMODEA> mode;  // the mode changed to; nullopt for null (restore)
-  std::string text;      // box text; the process command line; CreateDCA's driver
-  std::string caption;   // box caption
-  bool nullWindow = true;     // window/owner argument was null
-  bool nullParameter = true;  // ChangeDisplaySettingsExA's last argument was null
-  std::uintptr_t handle = 0;  // window, context or process handle passed
-  std::intptr_t result = 0;   // what the call returned
-  std::string detail;         // CreateProcessA: the other arguments, summarised
+  DWORD index = 0;                    // enumeration index, capability index, message, timeout
+  DWORD flags = 0;                    // change flags, box style, creation flags
+  std::optional<DEVMODEA> mode;       // the mode changed to; nullopt for null (restore)
+  std::string text;                   // box text; the process command line; CreateDCA's driver
+  std::string caption;                // box caption
+  bool nullWindow = true;             // window/owner argument was null
+  bool nullParameter = true;          // ChangeDisplaySettingsExA's last argument was null
+  std::uintptr_t handle = 0;          // window, context or process handle passed
+  std::intptr_t result = 0;           // what the call returned
+  std::string detail;                 // CreateProcessA: the other arguments, summarised
 };
 
 // Renders a call for failure messages and for compact sequence assertions,
@@ -99,9 +99,9 @@ class MemoryPlatform {
   std::deque<LONG> changeResults;
   // Results of successive CreateProcessA calls; a start succeeds once empty.
   std::deque<StartResult> startResults;
-  std::string commandLine;              // what GetCommandLineA returns
-  std::vector<std::string> arguments;   // the start-up code's argument vector
-  std::array<bool, 256> leadBytes{};    // IsDBCSLeadByte, all false at start
+  std::string commandLine;             // what GetCommandLineA returns
+  std::vector<std::string> arguments;  // the start-up code's argument vector
+  std::array<bool, 256> leadBytes{};   // IsDBCSLeadByte, all false at start
   // Benchmarks turn the log off; the per-operation counts are always kept.
   bool keepLog = true;
 
@@ -135,8 +135,8 @@ MemoryPlatform& TheMemoryPlatform();
 
 // Helpers to seed records.
 DEVMODEA MakeDevMode(DWORD width, DWORD height, DWORD depth, DWORD refresh);
-Adapter MakeAdapter(std::string deviceName, DWORD stateFlags,
-                    std::vector<std::string> monitors, DeviceCaps current);
+Adapter MakeAdapter(std::string deviceName, DWORD stateFlags, std::vector<std::string> monitors,
+                    DeviceCaps current);
 
 // An argument vector as the start-up code hands it over: owns its strings and
 // offers the argc/argv pair.

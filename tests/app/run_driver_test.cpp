@@ -73,33 +73,74 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         StatusCase{"Stored", kSwitch, {}, {}, ExitStatus::Success, ""},
         StatusCase{"ProgramRun", kSwitchAndRun, {}, {}, ExitStatus::Success, ""},
-        StatusCase{"NoMatchingMode", kVantiro + " -width=1000", {}, {},
-                   ExitStatus::ModeNotSupported, kModeNotSupportedNotice},
-        StatusCase{"BadMode", kSwitch, {DISP_CHANGE_BADMODE}, {}, ExitStatus::ModeNotSupported,
+        StatusCase{"NoMatchingMode",
+                   kVantiro + " -width=1000",
+                   {},
+                   {},
+                   ExitStatus::ModeNotSupported,
+                   kModeNotSupportedNotice},
+        StatusCase{"BadMode",
+                   kSwitch,
+                   {DISP_CHANGE_BADMODE},
+                   {},
+                   ExitStatus::ModeNotSupported,
                    "The graphics mode is not supported."},
-        StatusCase{"NotUpdated", kSwitch, {DISP_CHANGE_NOTUPDATED}, {},
-                   ExitStatus::RegistryNotUpdated, "Unable to write the settings to the Registry."},
-        StatusCase{"Restart", kSwitch, {DISP_CHANGE_RESTART}, {}, ExitStatus::RestartRequired,
+        StatusCase{"NotUpdated",
+                   kSwitch,
+                   {DISP_CHANGE_NOTUPDATED},
+                   {},
+                   ExitStatus::RegistryNotUpdated,
+                   "Unable to write the settings to the Registry."},
+        StatusCase{"Restart",
+                   kSwitch,
+                   {DISP_CHANGE_RESTART},
+                   {},
+                   ExitStatus::RestartRequired,
                    "The computer needs to be restarted in order for the graphics mode to work."},
-        StatusCase{"Failed", kSwitch, {DISP_CHANGE_FAILED}, {}, ExitStatus::ChangeFailed,
+        StatusCase{"Failed",
+                   kSwitch,
+                   {DISP_CHANGE_FAILED},
+                   {},
+                   ExitStatus::ChangeFailed,
                    "An error occurred when changing display resolution."},
-        StatusCase{"BadFlags", kSwitch, {DISP_CHANGE_BADFLAGS}, {}, ExitStatus::ChangeFailed,
+        StatusCase{"BadFlags",
+                   kSwitch,
+                   {DISP_CHANGE_BADFLAGS},
+                   {},
+                   ExitStatus::ChangeFailed,
                    kChangeFailedNotice},
-        StatusCase{"BadParam", kSwitch, {DISP_CHANGE_BADPARAM}, {}, ExitStatus::ChangeFailed,
+        StatusCase{"BadParam",
+                   kSwitch,
+                   {DISP_CHANGE_BADPARAM},
+                   {},
+                   ExitStatus::ChangeFailed,
                    kChangeFailedNotice},
-        StatusCase{"BadDualView", kSwitch, {DISP_CHANGE_BADDUALVIEW}, {},
-                   ExitStatus::ChangeFailed, kChangeFailedNotice},
-        StatusCase{"UnknownResult", kSwitch, {7}, {}, ExitStatus::ChangeFailed,
+        StatusCase{"BadDualView",
+                   kSwitch,
+                   {DISP_CHANGE_BADDUALVIEW},
+                   {},
+                   ExitStatus::ChangeFailed,
                    kChangeFailedNotice},
-        StatusCase{"ProgramNotFound", kSwitchAndRun, {}, {{false, ERROR_FILE_NOT_FOUND}},
+        StatusCase{
+            "UnknownResult", kSwitch, {7}, {}, ExitStatus::ChangeFailed, kChangeFailedNotice},
+        StatusCase{"ProgramNotFound",
+                   kSwitchAndRun,
+                   {},
+                   {{false, ERROR_FILE_NOT_FOUND}},
                    ExitStatus::ProgramNotFound,
                    "Unable to find specified file. The command line is:\r\n"
                    "notepad.exe c:\\autoexec.bat"},
-        StatusCase{"PathNotFound", kSwitchAndRun, {}, {{false, ERROR_PATH_NOT_FOUND}},
+        StatusCase{"PathNotFound",
+                   kSwitchAndRun,
+                   {},
+                   {{false, ERROR_PATH_NOT_FOUND}},
                    ExitStatus::ProgramStartFailed,
                    "An error occurred when starting the application. The command line is:\r\n"
                    "notepad.exe c:\\autoexec.bat"},
-        StatusCase{"ProgramStartFailed", kSwitchAndRun, {}, {{false, ERROR_ACCESS_DENIED}},
+        StatusCase{"ProgramStartFailed",
+                   kSwitchAndRun,
+                   {},
+                   {{false, ERROR_ACCESS_DENIED}},
                    ExitStatus::ProgramStartFailed,
                    std::string(kProgramStartFailedNotice) + "notepad.exe c:\\autoexec.bat"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -233,8 +274,7 @@ struct RequestCase {
 
 void PrintTo(const RequestCase& requestCase, std::ostream* out) { *out << requestCase.name; }
 
-class RequestCompletionTest : public RunTest,
-                              public ::testing::WithParamInterface<RequestCase> {};
+class RequestCompletionTest : public RunTest, public ::testing::WithParamInterface<RequestCase> {};
 
 TEST_P(RequestCompletionTest, ChangesToTheCompletedRequest) {
   Primary().current = GetParam().current;
@@ -249,23 +289,34 @@ TEST_P(RequestCompletionTest, ChangesToTheCompletedRequest) {
 INSTANTIATE_TEST_SUITE_P(
     Requests, RequestCompletionTest,
     ::testing::Values(
-        RequestCase{"OnlyQuietKeepsTheCurrentMode", "-quiet", {1024, 768, 32, 60}, "1024x768x32@60"},
-        RequestCase{"UnrecognisedSwitchKeepsTheCurrentMode", "-help", {1024, 768, 32, 60},
+        RequestCase{
+            "OnlyQuietKeepsTheCurrentMode", "-quiet", {1024, 768, 32, 60}, "1024x768x32@60"},
+        RequestCase{"UnrecognisedSwitchKeepsTheCurrentMode",
+                    "-help",
+                    {1024, 768, 32, 60},
                     "1024x768x32@60"},
-        RequestCase{"ZeroMeansCurrent", "-width=0 -refresh=75", {1024, 768, 32, 60},
-                    "1024x768x32@75"},
-        RequestCase{"CurrentRateFillsTheRequest", "-width=800 -height=600", {1024, 768, 32, 75},
+        RequestCase{
+            "ZeroMeansCurrent", "-width=0 -refresh=75", {1024, 768, 32, 60}, "1024x768x32@75"},
+        RequestCase{"CurrentRateFillsTheRequest",
+                    "-width=800 -height=600",
+                    {1024, 768, 32, 75},
                     "800x600x32@75"},
-        RequestCase{"MaxRateKeptWhenTheDeviceHasARate", "-width=800 -height=600 -refresh=max",
-                    {1024, 768, 32, 60}, "800x600x32@75"},
-        RequestCase{"MaxDepth", "-width=800 -height=600 -depth=max", {1024, 768, 16, 60},
-                    "800x600x32@60"},
-        RequestCase{"MaxWidthThenHeight", "-width=max -height=max", {1024, 768, 32, 60},
-                    "1600x1200x32@60"},
-        RequestCase{"DefaultRateDropsARequestedRate", "-width=800 -height=600 -refresh=75",
-                    {1024, 768, 32, 0}, "800x600x32@0"},
-        RequestCase{"DefaultRateOfOneDropsMax", "-width=800 -height=600 -refresh=max",
-                    {1024, 768, 32, 1}, "800x600x32@0"}),
+        RequestCase{"MaxRateKeptWhenTheDeviceHasARate",
+                    "-width=800 -height=600 -refresh=max",
+                    {1024, 768, 32, 60},
+                    "800x600x32@75"},
+        RequestCase{
+            "MaxDepth", "-width=800 -height=600 -depth=max", {1024, 768, 16, 60}, "800x600x32@60"},
+        RequestCase{
+            "MaxWidthThenHeight", "-width=max -height=max", {1024, 768, 32, 60}, "1600x1200x32@60"},
+        RequestCase{"DefaultRateDropsARequestedRate",
+                    "-width=800 -height=600 -refresh=75",
+                    {1024, 768, 32, 0},
+                    "800x600x32@0"},
+        RequestCase{"DefaultRateOfOneDropsMax",
+                    "-width=800 -height=600 -refresh=max",
+                    {1024, 768, 32, 1},
+                    "800x600x32@0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RunTest, DefaultRateMatchesOnlyModesWithoutARate) {
@@ -350,8 +401,7 @@ TEST_F(RunTest, ForcedMaxFieldsReachThePlatformAsTheLargestNumber) {
 }
 
 TEST_F(RunTest, ForcedModeThatThePlatformRefusesIsBadMode) {
-  EXPECT_EQ(Run(kVantiro + " -force -width=1000 -height=700 -quiet"),
-            ExitStatus::ModeNotSupported);
+  EXPECT_EQ(Run(kVantiro + " -force -width=1000 -height=700 -quiet"), ExitStatus::ModeNotSupported);
   EXPECT_THAT(platform.DescribeEffects(),
               ElementsAre("ChangeDisplaySettingsExA(null, 1000x700x32@60, flags=1)"));
   EXPECT_EQ(Primary().current.width, 1024);
@@ -420,8 +470,9 @@ TEST_P(LongCommandLineTest, ReachesThePlatformWhole) {
 
 TEST_P(LongCommandLineTest, IsShownWholeInTheTestNotice) {
   EXPECT_EQ(Run(kSwitch + " -test " + Program()), ExitStatus::Success);
-  EXPECT_THAT(NoticeTexts(), ElementsAre("Testing (800 x 600) 32 bpp, 60Hz\r\n\r\nCommand line:\r\n" +
-                                         Program() + "\r\n"));
+  EXPECT_THAT(NoticeTexts(),
+              ElementsAre("Testing (800 x 600) 32 bpp, 60Hz\r\n\r\nCommand line:\r\n" + Program() +
+                          "\r\n"));
 }
 
 TEST_P(LongCommandLineTest, RefusedByThePlatformIsAnOrdinaryStartFailure) {

@@ -14,10 +14,10 @@ void RunTest::SetUp() {
   memory::Adapter primary =
       MakeAdapter(kPrimary, DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE,
                   {"Generic Monitor"}, {1024, 768, 32, 60});
-  primary.modes = {MakeDevMode(640, 480, 32, 60),    MakeDevMode(800, 600, 16, 60),
-                   MakeDevMode(800, 600, 32, 60),    MakeDevMode(800, 600, 32, 75),
-                   MakeDevMode(1024, 768, 32, 60),   MakeDevMode(1024, 768, 32, 75),
-                   MakeDevMode(1280, 1024, 32, 60),  MakeDevMode(1600, 1200, 32, 60)};
+  primary.modes = {MakeDevMode(640, 480, 32, 60),   MakeDevMode(800, 600, 16, 60),
+                   MakeDevMode(800, 600, 32, 60),   MakeDevMode(800, 600, 32, 75),
+                   MakeDevMode(1024, 768, 32, 60),  MakeDevMode(1024, 768, 32, 75),
+                   MakeDevMode(1280, 1024, 32, 60), MakeDevMode(1600, 1200, 32, 60)};
   memory::Adapter secondary = MakeAdapter(kSecondary, DISPLAY_DEVICE_ATTACHED_TO_DESKTOP,
                                           {"Side Panel"}, {1280, 1024, 32, 75});
   secondary.modes = {MakeDevMode(800, 600, 32, 75), MakeDevMode(1280, 1024, 32, 60),

@@ -16,10 +16,9 @@ const std::string kHead =
 class ModeListTest : public MemoryPlatformTest {
  protected:
   void Offer(std::vector<DEVMODEA> modes) {
-    memory::Adapter adapter =
-        MakeAdapter("\\\\.\\DISPLAY1",
-                    DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE, {"M"},
-                    {1024, 768, 32, 60});
+    memory::Adapter adapter = MakeAdapter(
+        "\\\\.\\DISPLAY1", DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE,
+        {"M"}, {1024, 768, 32, 60});
     adapter.modes = std::move(modes);
     platform.adapters = {adapter};
   }
@@ -78,8 +77,8 @@ TEST_F(ModeListTest, RatesOfZeroAndOneAreWrittenAndRepeatsDropped) {
 
 TEST_F(ModeListTest, ReportsTheNamedDeviceAndShowsOneNotice) {
   Offer({MakeDevMode(800, 600, 32, 60)});
-  memory::Adapter other = MakeAdapter("\\\\.\\DISPLAY2", DISPLAY_DEVICE_ATTACHED_TO_DESKTOP,
-                                      {"N"}, {1280, 1024, 32, 60});
+  memory::Adapter other = MakeAdapter("\\\\.\\DISPLAY2", DISPLAY_DEVICE_ATTACHED_TO_DESKTOP, {"N"},
+                                      {1280, 1024, 32, 60});
   other.modes = {MakeDevMode(1280, 1024, 32, 60)};
   platform.adapters.push_back(other);
   ListModes("\\\\.\\DISPLAY2", RunOptions{});

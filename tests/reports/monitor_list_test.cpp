@@ -11,7 +11,8 @@ using memory::MakeAdapter;
 using ::testing::ElementsAre;
 
 constexpr DWORD kAttached = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP;
-constexpr DWORD kAttachedPrimary = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE;
+constexpr DWORD kAttachedPrimary =
+    DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE;
 
 class MonitorListTest : public MemoryPlatformTest {};
 
@@ -39,8 +40,8 @@ TEST_F(MonitorListTest, DetachedAdapterIsSkippedAndTheNextOneStillListed) {
 }
 
 TEST_F(MonitorListTest, OnlyTheFirstMonitorIsNamedAndOnlyItIsAskedFor) {
-  platform.adapters = {MakeAdapter("\\\\.\\DISPLAY1", kAttached, {"First", "Second"},
-                                   {1024, 768, 32, 60})};
+  platform.adapters = {
+      MakeAdapter("\\\\.\\DISPLAY1", kAttached, {"First", "Second"}, {1024, 768, 32, 60})};
   EXPECT_EQ(MonitorReport(), "\"\\\\.\\DISPLAY1\" (\"First\") (1024 x 768) 32 bpp, 60Hz\r\n");
   for (const memory::PlatformCall& call : platform.calls) {
     if (call.operation == memory::Operation::EnumDisplayDevices && call.device) {
@@ -83,15 +84,15 @@ TEST_F(MonitorListTest, EachContextIsReleasedBeforeTheNextAdapterIsQueried) {
   MonitorReport();
   std::vector<std::string> calls;
   for (const memory::PlatformCall& call : platform.calls) calls.push_back(memory::Describe(call));
-  EXPECT_THAT(calls, ElementsAre("EnumDisplayDevicesA(null, 0)", "EnumDisplayDevicesA(\"A\", 0)",
-                                 "CreateDCA(\"DISPLAY\", \"A\")", "GetDeviceCaps(0x1, 8)",
-                                 "GetDeviceCaps(0x1, 10)", "GetDeviceCaps(0x1, 12)",
-                                 "GetDeviceCaps(0x1, 116)", "DeleteDC(0x1)",
-                                 "EnumDisplayDevicesA(null, 1)", "EnumDisplayDevicesA(\"B\", 0)",
-                                 "CreateDCA(\"DISPLAY\", \"B\")", "GetDeviceCaps(0x2, 8)",
-                                 "GetDeviceCaps(0x2, 10)", "GetDeviceCaps(0x2, 12)",
-                                 "GetDeviceCaps(0x2, 116)", "DeleteDC(0x2)",
-                                 "EnumDisplayDevicesA(null, 2)"));
+  EXPECT_THAT(
+      calls,
+      ElementsAre("EnumDisplayDevicesA(null, 0)", "EnumDisplayDevicesA(\"A\", 0)",
+                  "CreateDCA(\"DISPLAY\", \"A\")", "GetDeviceCaps(0x1, 8)",
+                  "GetDeviceCaps(0x1, 10)", "GetDeviceCaps(0x1, 12)", "GetDeviceCaps(0x1, 116)",
+                  "DeleteDC(0x1)", "EnumDisplayDevicesA(null, 1)", "EnumDisplayDevicesA(\"B\", 0)",
+                  "CreateDCA(\"DISPLAY\", \"B\")", "GetDeviceCaps(0x2, 8)",
+                  "GetDeviceCaps(0x2, 10)", "GetDeviceCaps(0x2, 12)", "GetDeviceCaps(0x2, 116)",
+                  "DeleteDC(0x2)", "EnumDisplayDevicesA(null, 2)"));
 }
 
 TEST_F(MonitorListTest, NoAdapterStillShowsTheEmptyReport) {
