@@ -1,0 +1,3 @@
+#include "app/run_driver.h"
+
+int main(int argc, char** argv) { return static_cast<int>(vantiro::RunVantiro(argc, argv)); }
