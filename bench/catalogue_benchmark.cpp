@@ -1,0 +1,68 @@
+// The catalogue (enumeration, sort, de-duplication) and the selection with
+// "max" fields on top of it, as a run that changes the mode does them.
+#include <benchmark/benchmark.h>
+
+#include <optional>
+
+#include "bench/enumerated_modes.h"
+#include "bench/enumeration_calls.h"
+#include "bench/mode_counts.h"
+#include "modes/display_mode.h"
+#include "modes/mode_catalogue.h"
+#include "modes/mode_selection.h"
+
+namespace vantiro::bench {
+namespace {
+
+void Catalogue(benchmark::State& state) {
+  const auto count = static_cast<std::size_t>(state.range(0));
+  SeedMemoryPlatform(EnumeratedModes(count));
+  EnumerationCallCheck calls(state, count);
+
+  for (auto _ : state) {
+    DisplayModeList catalogue;
+    EnumerateModes(catalogue, nullptr);
+    if (!calls.CheckIteration()) break;
+    if (catalogue.size() != count / 2) {
+      state.SkipWithError("the catalogue kept a different number of modes than were seeded");
+      break;
+    }
+    benchmark::DoNotOptimize(catalogue.data());
+    benchmark::ClobberMemory();
+  }
+  calls.Report();
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+  state.SetComplexityN(state.range(0));
+}
+
+// Width, height and refresh "max", depth 32: the filter, and three of the
+// four largest-value steps.
+void CatalogueAndSelection(benchmark::State& state) {
+  const auto count = static_cast<std::size_t>(state.range(0));
+  SeedMemoryPlatform(EnumeratedModes(count));
+  EnumerationCallCheck calls(state, count);
+
+  for (auto _ : state) {
+    DisplayModeList catalogue;
+    EnumerateModes(catalogue, nullptr);
+    if (!calls.CheckIteration()) break;
+    const std::optional<DisplayMode> chosen =
+        SelectTargetMode(catalogue, kAnyValue, kAnyValue, 32, kAnyValue, false);
+    if (!chosen || chosen->depth != 32 || catalogue.size() != 1) {
+      state.SkipWithError("the selection did not narrow the catalogue to one 32-bit mode");
+      break;
+    }
+    benchmark::DoNotOptimize(chosen->width);
+    benchmark::ClobberMemory();
+  }
+  calls.Report();
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+  state.SetComplexityN(state.range(0));
+}
+
+}  // namespace
+
+BENCHMARK(Catalogue)->Apply(AtEveryModeCount)->Complexity(benchmark::oNLogN);
+BENCHMARK(CatalogueAndSelection)->Apply(AtEveryModeCount)->Complexity(benchmark::oNLogN);
+
+}  // namespace vantiro::bench
