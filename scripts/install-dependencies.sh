@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang-14 libgtest-dev libgmock-dev googletest
+  # The native Linux program, its virtual display and its end-to-end suite.
+  libx11-dev libxrandr-dev xvfb x11-xserver-utils python3
 )
 
 missing=()
