@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang-14 libgtest-dev libgmock-dev googletest
+  cmake ninja-build g++ clang-14 libclang-rt-14-dev libgtest-dev libgmock-dev googletest
   # The native Linux program, its virtual display and its end-to-end suite.
   libx11-dev libxrandr-dev xvfb x11-xserver-utils python3
 )

@@ -12,3 +12,6 @@ for preset in linux linux-asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+# Fuzzing: each fuzz target for a bounded time (the corpus replay ran above).
+bash scripts/fuzz.sh
