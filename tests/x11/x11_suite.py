@@ -179,7 +179,8 @@ class VirtualDisplayTest(unittest.TestCase):
         environment = x_environment(VANTIRO_PROBE_REPORT=str(self.report_path))
         environment.update(env or {})
         completed = subprocess.run([program or OPTIONS.vantiro, *arguments], env=environment,
-                                   capture_output=True, timeout=timeout, cwd=self.work)
+                                   stdin=subprocess.DEVNULL, capture_output=True,
+                                   timeout=timeout, cwd=self.work)
         return (completed.returncode, completed.stdout.decode("utf-8", "surrogateescape"),
                 completed.stderr.decode("utf-8", "surrogateescape"))
 
@@ -502,7 +503,8 @@ class SignalTest(VirtualDisplayTest):
         for sent in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
             with self.subTest(signal=sent.name):
                 self.report_path.unlink(missing_ok=True)
-                process = self.start_waiting_run(stdout=subprocess.PIPE)
+                process = self.start_waiting_run(stdin=subprocess.DEVNULL,
+                                                 stdout=subprocess.PIPE)
                 self.assertEqual(read_screen().summary(), ((800, 600, 75), (800, 600)))
                 os.kill(process.pid, sent)
                 output, _ = process.communicate(timeout=COMMAND_TIMEOUT)
@@ -577,8 +579,8 @@ class NoDisplayTest(unittest.TestCase):
                     if display:
                         environment["DISPLAY"] = display
                     completed = subprocess.run([OPTIONS.vantiro, *arguments], env=environment,
-                                               capture_output=True, text=True, cwd=work,
-                                               timeout=COMMAND_TIMEOUT)
+                                               stdin=subprocess.DEVNULL, capture_output=True,
+                                               text=True, cwd=work, timeout=COMMAND_TIMEOUT)
                     self.assertEqual(completed.returncode, 5)
                     self.assertEqual(completed.stdout, "")
                     self.assertEqual(completed.stderr, "vantiro: %s\n" % message)
@@ -587,8 +589,8 @@ class NoDisplayTest(unittest.TestCase):
     def test_usage_needs_no_display(self):
         environment = dict(os.environ)
         environment.pop("DISPLAY", None)
-        completed = subprocess.run([OPTIONS.vantiro], env=environment, capture_output=True,
-                                   text=True, timeout=COMMAND_TIMEOUT)
+        completed = subprocess.run([OPTIONS.vantiro], env=environment, stdin=subprocess.DEVNULL,
+                                   capture_output=True, text=True, timeout=COMMAND_TIMEOUT)
         self.assertEqual(completed.returncode, 1)
         self.assertTrue(completed.stdout.startswith("vantiro.exe [-width=<width>|max]"))
         self.assertNotIn("\r", completed.stdout)
