@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ clang-14 libclang-rt-14-dev libgtest-dev libgmock-dev googletest
   # The native Linux program, its virtual display and its end-to-end suite.
   libx11-dev libxrandr-dev xvfb x11-xserver-utils python3
+  # The benchmarks (scripts/bench.sh).
+  libbenchmark-dev hyperfine
 )
 
 missing=()

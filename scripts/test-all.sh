@@ -15,3 +15,8 @@ done
 
 # Fuzzing: each fuzz target for a bounded time (the corpus replay ran above).
 bash scripts/fuzz.sh
+
+# Benchmarks are only built here, so that they cannot rot; scripts/bench.sh
+# runs them.
+cmake --preset bench
+cmake --build --preset bench

@@ -3,6 +3,12 @@
 // open until SIGTERM (or SIGINT) arrives or its standard input closes: the X
 // server drops a client's added modes when that client disconnects.
 //
+//   vantiro_add_modes [EXTRA_COUNT]
+//
+// EXTRA_COUNT (0 unless given) more modes follow the fixed set, for
+// measurements that need a long mode list: sizes from 1004 x 753 upwards,
+// none of them one of the fixed sizes, at eight rates each.
+//
 // The blanking follows the VESA coordinated video timings; the dot clock is
 // then chosen so that dot clock / (horizontal total x vertical total) is the
 // nominal rate exactly (the standard's 0.25 MHz clock step would put
@@ -35,6 +41,9 @@ constexpr RequestedMode kModes[] = {
     {640, 480, 60},  {800, 600, 60},   {800, 600, 75},   {1024, 768, 60},
     {1024, 768, 75}, {1280, 1024, 60}, {1600, 1200, 60}, {1920, 1200, 60},
 };
+
+constexpr unsigned kExtraRates[] = {50, 56, 60, 70, 72, 75, 85, 100};
+constexpr unsigned long kMaxExtraCount = 10000;
 
 struct Timings {
   unsigned long dotClock;
@@ -115,31 +124,48 @@ void InstallStopHandlers() {
   sigaction(SIGINT, &action, nullptr);
 }
 
-// Adds every mode to `output`; false (with a message) when RandR refuses one.
-bool AddModes(Display* display, Window root, RROutput output) {
+// The extra mode `index`: 4:3 sizes whose width is never a multiple of 8, so
+// that none is one of the fixed sizes.
+RequestedMode ExtraMode(unsigned long index) {
+  constexpr unsigned long kRateCount = sizeof kExtraRates / sizeof kExtraRates[0];
+  const auto width = static_cast<unsigned>(1004 + 8 * (index / kRateCount));
+  return {width, width * 3 / 4, kExtraRates[index % kRateCount]};
+}
+
+// Adds one mode to `output`; false (with a message) when RandR refuses it.
+bool AddMode(Display* display, Window root, RROutput output, const RequestedMode& mode) {
+  const Timings timings = CoordinatedTimings(mode);
+  char name[32];
+  std::snprintf(name, sizeof name, "%ux%u_%u", mode.width, mode.height, mode.refresh);
+  XRRModeInfo info{};
+  info.width = mode.width;
+  info.height = mode.height;
+  info.dotClock = timings.dotClock;
+  info.hSyncStart = timings.hSyncStart;
+  info.hSyncEnd = timings.hSyncEnd;
+  info.hTotal = timings.hTotal;
+  info.vSyncStart = timings.vSyncStart;
+  info.vSyncEnd = timings.vSyncEnd;
+  info.vTotal = timings.vTotal;
+  info.name = name;
+  info.nameLength = static_cast<unsigned>(std::strlen(name));
+  info.modeFlags = RR_HSyncNegative | RR_VSyncPositive;
+  const RRMode created = XRRCreateMode(display, root, &info);
+  if (created == 0) {
+    std::fprintf(stderr, "vantiro_add_modes: cannot create mode %s\n", name);
+    return false;
+  }
+  XRRAddOutputMode(display, output, created);
+  return true;
+}
+
+// Adds the fixed set, then `extraCount` extra modes.
+bool AddModes(Display* display, Window root, RROutput output, unsigned long extraCount) {
   for (const RequestedMode& mode : kModes) {
-    const Timings timings = CoordinatedTimings(mode);
-    char name[32];
-    std::snprintf(name, sizeof name, "%ux%u_%u", mode.width, mode.height, mode.refresh);
-    XRRModeInfo info{};
-    info.width = mode.width;
-    info.height = mode.height;
-    info.dotClock = timings.dotClock;
-    info.hSyncStart = timings.hSyncStart;
-    info.hSyncEnd = timings.hSyncEnd;
-    info.hTotal = timings.hTotal;
-    info.vSyncStart = timings.vSyncStart;
-    info.vSyncEnd = timings.vSyncEnd;
-    info.vTotal = timings.vTotal;
-    info.name = name;
-    info.nameLength = static_cast<unsigned>(std::strlen(name));
-    info.modeFlags = RR_HSyncNegative | RR_VSyncPositive;
-    const RRMode created = XRRCreateMode(display, root, &info);
-    if (created == 0) {
-      std::fprintf(stderr, "vantiro_add_modes: cannot create mode %s\n", name);
-      return false;
-    }
-    XRRAddOutputMode(display, output, created);
+    if (!AddMode(display, root, output, mode)) return false;
+  }
+  for (unsigned long index = 0; index < extraCount; ++index) {
+    if (!AddMode(display, root, output, ExtraMode(index))) return false;
   }
   XSync(display, False);
   return true;
@@ -169,7 +195,7 @@ void WaitForStop(Display* display) {
   }
 }
 
-int Run() {
+int Run(unsigned long extraCount) {
   InstallStopHandlers();
   DisplayHandle display(XOpenDisplay(nullptr));
   if (!display) {
@@ -187,7 +213,7 @@ int Run() {
     const RROutput output = resources->outputs[index];
     OutputInfoHandle info(XRRGetOutputInfo(display.get(), resources.get(), output));
     if (!info || info->connection != RR_Connected) continue;
-    if (!AddModes(display.get(), root, output)) return 1;
+    if (!AddModes(display.get(), root, output, extraCount)) return 1;
     std::printf("modes added to output %.*s\n", info->nameLen, info->name);
     std::fflush(stdout);
     WaitForStop(display.get());
@@ -197,6 +223,22 @@ int Run() {
   return 1;
 }
 
+// EXTRA_COUNT: a plain decimal number up to kMaxExtraCount, or false.
+bool ParseExtraCount(const char* text, unsigned long& count) {
+  if (text[0] < '0' || text[0] > '9') return false;
+  char* end = nullptr;
+  errno = 0;
+  count = std::strtoul(text, &end, 10);
+  return *end == '\0' && errno == 0 && count <= kMaxExtraCount;
+}
+
 }  // namespace
 
-int main() { return Run(); }
+int main(int argc, char** argv) {
+  unsigned long extraCount = 0;
+  if (argc > 2 || (argc == 2 && !ParseExtraCount(argv[1], extraCount))) {
+    std::fprintf(stderr, "usage: vantiro_add_modes [EXTRA_COUNT, 0 to %lu]\n", kMaxExtraCount);
+    return 2;
+  }
+  return Run(extraCount);
+}
