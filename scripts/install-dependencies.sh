@@ -9,6 +9,9 @@ packages=(
   libx11-dev libxrandr-dev xvfb x11-xserver-utils python3
   # The benchmarks (scripts/bench.sh).
   libbenchmark-dev hyperfine
+  # The 32-bit and 64-bit Windows programs, and their suite under Wine. Only the
+  # 64-bit loader: wine32 needs i386 multiarch, and the suite runs the x64 build.
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xdotool imagemagick
 )
 
 missing=()

@@ -6,6 +6,13 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-dependencies.sh
 
+# The 32-bit and 64-bit Windows programs, first: the native build's Wine suite
+# runs build/win64/vantiro.exe.
+for preset in win32 win64; do
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+done
+
 # Unit tests, natively and under AddressSanitizer and UndefinedBehaviorSanitizer.
 for preset in linux linux-asan; do
   cmake --preset "$preset"
