@@ -51,19 +51,9 @@ void FloorRatioReporter::ReportRuns(const std::vector<Run>& runs) {
   }
 }
 
-void FloorRatioReporter::Finalize() {
-  ConsoleReporter::Finalize();
-  // Aggregates stand in for repetitions that were not reported one by one.
-  for (auto& [family, byCount] : medians_) {
-    for (auto& [count, median] : byCount) {
-      std::vector<double>& times = times_[family][count];
-      if (times.empty()) times = median;
-    }
-  }
-  std::ostream& out = GetOutputStream();
+void FloorRatioReporter::PrintRatiosToFloor(std::ostream& out) const {
   const auto floor = times_.find(kFloorFamily);
   if (floor == times_.end()) return;
-
   out << "\nMedian CPU time as a multiple of " << kFloorFamily << " at the same mode count:\n";
   for (const auto& [family, byCount] : times_) {
     if (family == kFloorFamily) continue;
@@ -76,12 +66,16 @@ void FloorRatioReporter::Finalize() {
     }
     out << '\n';
   }
+}
 
-  out << "\nGrowth from one mode count to the next, against N log N's growth:\n";
+void FloorRatioReporter::PrintGrowth(std::ostream& out) const {
+  bool headed = false;
   for (const auto& [family, byCount] : times_) {
+    if (byCount.size() < 2) continue;
+    if (!headed) out << "\nGrowth from one mode count to the next, against N log N's growth:\n";
+    headed = true;
     out << Format("  %-24s", family.c_str());
-    for (auto next = byCount.begin(); next != byCount.end(); ++next) {
-      if (next == byCount.begin()) continue;
+    for (auto next = std::next(byCount.begin()); next != byCount.end(); ++next) {
       const auto previous = std::prev(next);
       const double growth = Median(next->second) / Median(previous->second);
       out << Format("  %lld->%lld: x%.0f (N log N x%.0f)", static_cast<long long>(previous->first),
@@ -90,6 +84,20 @@ void FloorRatioReporter::Finalize() {
     }
     out << '\n';
   }
+}
+
+void FloorRatioReporter::Finalize() {
+  ConsoleReporter::Finalize();
+  // Aggregates stand in for repetitions that were not reported one by one.
+  for (auto& [family, byCount] : medians_) {
+    for (auto& [count, median] : byCount) {
+      std::vector<double>& times = times_[family][count];
+      if (times.empty()) times = median;
+    }
+  }
+  std::ostream& out = GetOutputStream();
+  PrintRatiosToFloor(out);
+  PrintGrowth(out);
 }
 
 }  // namespace vantiro::bench

@@ -21,6 +21,9 @@ class FloorRatioReporter : public benchmark::ConsoleReporter {
   void Finalize() override;
 
  private:
+  void PrintRatiosToFloor(std::ostream& out) const;
+  void PrintGrowth(std::ostream& out) const;
+
   using TimesByCount = std::map<std::int64_t, std::vector<double>>;
   // CPU time per iteration, by family, then mode count: of every repetition,
   // or the median aggregate alone when only aggregates are reported.
