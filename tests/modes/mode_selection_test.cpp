@@ -3,8 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "platform/memory/memory_platform.h"
 #include "tests/modes/mode_values.h"
