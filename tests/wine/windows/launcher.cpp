@@ -15,7 +15,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <set>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -90,14 +90,28 @@ BOOL CALLBACK FindMessageText(HWND child, LPARAM textAddress) {
   return FALSE;
 }
 
-void RecordAndCloseBoxes(DWORD processId, std::set<HWND>& handled, std::FILE* result) {
+// A top-level caption is kept by the system and read without a message.
+std::string Caption(HWND box) {
+  char caption[512] = {};
+  const int length = GetWindowTextA(box, caption, sizeof caption);
+  return std::string(caption, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+// A box is read once both its caption and its text can be read, or after
+// kMaxReadAttempts polls, so that a notice with an empty text is recorded too.
+constexpr int kMaxReadAttempts = 40;
+
+void RecordAndCloseBoxes(DWORD processId, std::map<HWND, int>& attempts, std::FILE* result) {
   BoxSearch search{processId, {}};
   EnumWindows(CollectBox, reinterpret_cast<LPARAM>(&search));
   for (HWND box : search.boxes) {
-    if (!handled.insert(box).second) continue;
-    const std::string caption = WindowText(box);
+    int& attempt = attempts[box];
+    if (attempt > kMaxReadAttempts) continue;  // recorded and closed already
+    const std::string caption = Caption(box);
     std::string text;
     EnumChildWindows(box, FindMessageText, reinterpret_cast<LPARAM>(&text));
+    if ((caption.empty() || text.empty()) && ++attempt < kMaxReadAttempts) continue;
+    attempt = kMaxReadAttempts + 1;
     std::fprintf(result, "notice %zu %zu\n", caption.size(), text.size());
     std::fwrite(caption.data(), 1, caption.size(), result);
     std::fwrite(text.data(), 1, text.size(), result);
@@ -132,10 +146,10 @@ int Launch(const char* commandFile, const char* resultFile, DWORD timeoutMillise
   const HandleCloser process{started.hProcess};
   const HandleCloser thread{started.hThread};
 
-  std::set<HWND> handled;
+  std::map<HWND, int> attempts;
   const ULONGLONG deadline = GetTickCount64() + timeoutMilliseconds;
   while (WaitForSingleObject(process.handle, 50) == WAIT_TIMEOUT) {
-    RecordAndCloseBoxes(started.dwProcessId, handled, result.file);
+    RecordAndCloseBoxes(started.dwProcessId, attempts, result.file);
     if (GetTickCount64() >= deadline) {
       TerminateProcess(process.handle, 255);
       WaitForSingleObject(process.handle, 5000);
