@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """End-to-end tests of the native vantiro on the virtual X display.
 
-    x11_suite.py --vantiro PATH --probe PATH --display-env FILE [TestClass ...]
+    x11_suite.py --vantiro PATH --probe PATH [--set-edid PATH] --display-env FILE
+                 [TestClass ...]
 
 FILE is the virtual display's env file (DISPLAY=..., VANTIRO_DISPLAY_OUTPUT=...).
 Every test starts from a known mode of the display's output and puts it back
@@ -269,6 +270,34 @@ class ReportTest(VirtualDisplayTest):
         for switch in ("-listmonitors", "-listmodes"):
             with self.subTest(switch=switch):
                 self.assertEqual(self.run_vantiro(switch, "-quiet"), (0, "", ""))
+
+
+class MonitorNameTest(VirtualDisplayTest):
+    """A monitor that names itself in its EDID, as real ones do."""
+
+    monitor = "Vantiro Test"
+
+    def setUp(self):
+        super().setUp()
+        output = ENVIRONMENT["VANTIRO_DISPLAY_OUTPUT"]
+        self.addCleanup(subprocess.run, [OPTIONS.set_edid, output], env=x_environment(),
+                        check=True, timeout=COMMAND_TIMEOUT)
+        subprocess.run([OPTIONS.set_edid, output, self.monitor], env=x_environment(), check=True,
+                       timeout=COMMAND_TIMEOUT)
+
+    def test_monitor_list_shows_the_name_from_the_edid(self):
+        output = ENVIRONMENT["VANTIRO_DISPLAY_OUTPUT"]
+        self.assertEqual(self.run_vantiro("-listmonitors"),
+                         (0, '"\\\\.\\%s" ("%s") (1920 x 1200) 32 bpp, 60Hz primary\n'
+                          % (output, self.monitor), ""))
+
+    def test_monitor_chosen_by_its_name_runs_the_program_in_the_new_mode(self):
+        status, text, _ = self.run_vantiro("-monitor=" + self.monitor, "-width=1024",
+                                           "-height=768", self.probe, "x")
+        self.assertEqual((status, text), (0, ""))
+        self.assertEqual(self.probe_arguments(), ["x"])
+        self.assertEqual(self.probe_seen_mode(), "mode 1024x768@60 screen 1024x768")
+        self.assert_display_unchanged()
 
 
 class StoredSwitchTest(VirtualDisplayTest):
@@ -600,11 +629,14 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--vantiro", required=True)
     parser.add_argument("--probe", required=True)
+    parser.add_argument("--set-edid", help="vantiro_x11_set_edid; beside the probe by default")
     parser.add_argument("--display-env", required=True)
     options, rest = parser.parse_known_args()
     OPTIONS.__dict__.update(vars(options))
     OPTIONS.vantiro = os.path.abspath(OPTIONS.vantiro)
     OPTIONS.probe = os.path.abspath(OPTIONS.probe)
+    OPTIONS.set_edid = os.path.abspath(
+        OPTIONS.set_edid or os.path.join(os.path.dirname(OPTIONS.probe), "vantiro_x11_set_edid"))
     needs_display = any(not name.startswith("NoDisplayTest") for name in rest) or not rest
     if needs_display:
         ENVIRONMENT.update(read_display_env(options.display_env))
