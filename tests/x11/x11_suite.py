@@ -490,6 +490,15 @@ class ArgumentTest(VirtualDisplayTest):
         self.assertEqual(self.probe_arguments(), ["x y"])
         self.assertEqual(self.probe_seen_mode(), "mode 1024x768@60 screen 1024x768")
 
+    def test_program_in_a_folder_with_spaces(self):
+        folder = self.work / "my games"
+        folder.mkdir()
+        (folder / "the probe").symlink_to(OPTIONS.probe)
+        status, text, _ = self.run_vantiro("-width=1024", "-height=768", "./my games/the probe",
+                                           "x y")
+        self.assertEqual((status, text), (0, ""))
+        self.assertEqual(self.probe_arguments(), ["x y"])
+
     def test_vantiro_in_a_folder_with_spaces(self):
         folder = self.work / "my tools"
         folder.mkdir()
