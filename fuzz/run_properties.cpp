@@ -46,6 +46,7 @@ class RunChecker {
     }
     for (const PlatformCall& call : after_.calls) CheckCall(call);
     CheckTotals();
+    CheckStatusFollowsOutcome();
     CheckAdapters();
     return violations_;
   }
@@ -74,8 +75,12 @@ class RunChecker {
           CheckRestore(call);
         }
         break;
+      case Operation::GetLastError:
+        if (startFailed_ && !startError_) startError_ = static_cast<DWORD>(call.result);
+        break;
       case Operation::SendMessage:
       case Operation::CreateProcess:
+        if (call.operation == Operation::CreateProcess && call.result == FALSE) startFailed_ = true;
         if (!realChange_) Add(Describe(call) + " without a real change before it");
         if (call.operation == Operation::CreateProcess && !program_) {
           Add(Describe(call) + " without a program command line");
@@ -139,6 +144,28 @@ class RunChecker {
     }
   }
 
+  // The status that the last thing to go wrong, or a completed change, calls
+  // for; a failure must never read as success.
+  void CheckStatusFollowsOutcome() {
+    std::optional<int> expected;
+    if (refusal_) {
+      switch (refusal_->result) {
+        case DISP_CHANGE_NOTUPDATED: expected = 3; break;
+        case DISP_CHANGE_RESTART: expected = 4; break;
+        case DISP_CHANGE_BADMODE: expected = 2; break;
+        default: expected = 5; break;
+      }
+    } else if (startFailed_) {
+      expected = startError_ == ERROR_FILE_NOT_FOUND ? 6 : 7;
+    } else if (changes_ > 0) {
+      expected = 0;
+    }
+    if (expected && facts_.status != *expected) {
+      Add("exit status " + std::to_string(facts_.status) + " where the run calls for " +
+          std::to_string(*expected));
+    }
+  }
+
   void CheckAdapters() {
     for (std::size_t index = 0; index < after_.adapters.size(); ++index) {
       const memory::Adapter& now = after_.adapters[index];
@@ -162,6 +189,8 @@ class RunChecker {
   const bool program_;
   std::optional<PlatformCall> refusal_;
   std::optional<PlatformCall> realChange_;
+  bool startFailed_ = false;
+  std::optional<DWORD> startError_;
   std::size_t changes_ = 0;
   std::size_t restores_ = 0;
   std::vector<std::string> violations_;

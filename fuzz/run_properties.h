@@ -18,7 +18,8 @@ struct RunFacts {
 };
 
 // One line for each broken rule, empty when the run kept them all:
-// - the status is 0 to 7;
+// - the status is 0 to 7, and the one that a refused change, a failed start
+//   or a completed change calls for;
 // - -quiet shows nothing;
 // - a change carries exactly the flags its case asks for, so the registry is
 //   written only without a program command line and without -test, and

@@ -88,6 +88,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BrokenRun{"StatusOutOfRange", [](auto&, auto&, RunFacts& f) { f.status = 8; },
                   "exit status 8"},
+        BrokenRun{"FailureReadsAsSuccess",
+                  [](auto& t, auto&, RunFacts& f) {
+                    t.Change().result = DISP_CHANGE_RESTART;
+                    f.status = 0;
+                  },
+                  "exit status 0 where the run calls for 4"},
+        BrokenRun{"SuccessReadsAsFailure", [](auto&, auto&, RunFacts& f) { f.status = 7; },
+                  "exit status 7 where the run calls for 0"},
         BrokenRun{"RestoreMissing", [](auto& t, auto&, auto&) { t.Erase(t.Restore()); },
                   "no restore after"},
         BrokenRun{"RestoreOfAnotherDevice",
