@@ -41,11 +41,15 @@ struct EntryLess {
 };
 
 // DisplayMode's match test, the record that stayed on the left and the later
-// one as the pattern.
+// one as the pattern, on the entries' values: building two whole records for
+// every pair cost a fifth of the catalogue's time.
 struct LaterMatchesKept {
+  static bool Fits(std::uint32_t own, std::uint32_t wanted) {
+    return wanted == kAnyValue || wanted == own;
+  }
   bool operator()(const SortEntry& kept, const SortEntry& later) const {
-    return DisplayMode(kept.width, kept.height, kept.depth, kept.refresh) ==
-           DisplayMode(later.width, later.height, later.depth, later.refresh);
+    return Fits(kept.width, later.width) && Fits(kept.height, later.height) &&
+           Fits(kept.depth, later.depth) && Fits(kept.refresh, later.refresh);
   }
 };
 
