@@ -76,7 +76,7 @@ while position < len(data):
     header = data[position:end].decode()
     position = end + 1
     if header.startswith("notice "):
-        caption_size, text_size = map(int, header.split()[1:])
+        caption_size, text_size = map(int, header.split()[1:3])
         caption = data[position:position + caption_size].decode("cp1252")
         text = data[position + caption_size:position + caption_size + text_size].decode("cp1252")
         position += caption_size + text_size + 1
@@ -85,6 +85,8 @@ while position < len(data):
             print("  " + line)
     elif header.startswith("exit "):
         print(f"(exit status {header.split()[1]})")
+    elif header.startswith("broadcasts "):
+        pass
     else:
         print(f"(the launcher: {header})")
 EOF

@@ -1,15 +1,19 @@
 // Starts a program from a raw command line read byte for byte from a file, as
 // a Windows user types it, and waits for it. Every message box that the
 // program opens is read (caption and text) and closed with its OK button, so
-// a run with notices ends on its own.
+// a run with notices ends on its own. A hidden top-level window counts the
+// setting-change broadcasts (WM_SETTINGCHANGE, wParam 0, lParam 0) that reach
+// it meanwhile.
 //
 //   vantiro_launcher.exe COMMAND_FILE RESULT_FILE [TIMEOUT_SECONDS]
 //
-// RESULT_FILE receives, for each box, "notice <caption bytes> <text bytes>\n"
-// followed by the caption, the text and "\n"; then "exit <status>\n" with the
-// program's exit status, or "timeout\n" when the program had to be ended.
-// The launcher's own status: 0 when the program ended by itself, 1 when it
-// timed out, 2 when it could not be started or the files not used.
+// RESULT_FILE receives, for each box, "notice <caption bytes> <text bytes>
+// <width> <height> <bits> <hertz>\n" (the display mode while the box was open)
+// followed by the caption, the text and "\n"; then "broadcasts <count>\n" and
+// "exit <status>\n" with the program's exit status, or "timeout\n" when the
+// program had to be ended. The launcher's own status: 0 when the program ended
+// by itself, 1 when it timed out, 2 when it could not be started or the files
+// not used.
 
 #include <windows.h>
 
@@ -112,7 +116,11 @@ void RecordAndCloseBoxes(DWORD processId, std::map<HWND, int>& attempts, std::FI
     EnumChildWindows(box, FindMessageText, reinterpret_cast<LPARAM>(&text));
     if ((caption.empty() || text.empty()) && ++attempt < kMaxReadAttempts) continue;
     attempt = kMaxReadAttempts + 1;
-    std::fprintf(result, "notice %zu %zu\n", caption.size(), text.size());
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) mode = DEVMODEA{};
+    std::fprintf(result, "notice %zu %zu %lu %lu %lu %lu\n", caption.size(), text.size(),
+                 mode.dmPelsWidth, mode.dmPelsHeight, mode.dmBitsPerPel, mode.dmDisplayFrequency);
     std::fwrite(caption.data(), 1, caption.size(), result);
     std::fwrite(text.data(), 1, text.size(), result);
     std::fputc('\n', result);
@@ -121,7 +129,32 @@ void RecordAndCloseBoxes(DWORD processId, std::map<HWND, int>& attempts, std::FI
   }
 }
 
-int Launch(const char* commandFile, const char* resultFile, DWORD timeoutMilliseconds) {
+unsigned long broadcastCount = 0;
+
+LRESULT CALLBACK CountBroadcasts(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETTINGCHANGE && wParam == 0 && lParam == 0) ++broadcastCount;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A top-level window (never shown) gets what is sent to HWND_BROADCAST.
+HWND CreateBroadcastListener(HINSTANCE instance) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = CountBroadcasts;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = "VantiroLauncherListener";
+  if (!RegisterClassA(&windowClass)) return nullptr;
+  return CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                         instance, nullptr);
+}
+
+// Delivers the messages sent to the listener; a broadcast waits for them.
+void PumpMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
+int Launch(HINSTANCE instance, const char* commandFile, const char* resultFile,
+           DWORD timeoutMilliseconds) {
   std::string commandLine;
   if (!ReadWholeFile(commandFile, commandLine)) {
     std::fprintf(stderr, "vantiro_launcher: cannot read %s\n", commandFile);
@@ -130,6 +163,10 @@ int Launch(const char* commandFile, const char* resultFile, DWORD timeoutMillise
   FileCloser result{std::fopen(resultFile, "wb")};
   if (result.file == nullptr) {
     std::fprintf(stderr, "vantiro_launcher: cannot write %s\n", resultFile);
+    return 2;
+  }
+  if (CreateBroadcastListener(instance) == nullptr) {
+    std::fprintf(result.file, "no-listener %lu\n", GetLastError());
     return 2;
   }
 
@@ -148,7 +185,8 @@ int Launch(const char* commandFile, const char* resultFile, DWORD timeoutMillise
 
   std::map<HWND, int> attempts;
   const ULONGLONG deadline = GetTickCount64() + timeoutMilliseconds;
-  while (WaitForSingleObject(process.handle, 50) == WAIT_TIMEOUT) {
+  while (MsgWaitForMultipleObjects(1, &process.handle, FALSE, 50, QS_ALLINPUT) != WAIT_OBJECT_0) {
+    PumpMessages();
     RecordAndCloseBoxes(started.dwProcessId, attempts, result.file);
     if (GetTickCount64() >= deadline) {
       TerminateProcess(process.handle, 255);
@@ -157,19 +195,21 @@ int Launch(const char* commandFile, const char* resultFile, DWORD timeoutMillise
       return 1;
     }
   }
+  PumpMessages();
   DWORD status = 0;
   GetExitCodeProcess(process.handle, &status);
+  std::fprintf(result.file, "broadcasts %lu\n", broadcastCount);
   std::fprintf(result.file, "exit %lu\n", status);
   return 0;
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (__argc < 3 || __argc > 4) {
     std::fputs("usage: vantiro_launcher.exe COMMAND_FILE RESULT_FILE [TIMEOUT_SECONDS]\n", stderr);
     return 2;
   }
   const unsigned long seconds = __argc == 4 ? std::strtoul(__argv[3], nullptr, 10) : 60;
-  return Launch(__argv[1], __argv[2], static_cast<DWORD>(seconds * 1000));
+  return Launch(instance, __argv[1], __argv[2], static_cast<DWORD>(seconds * 1000));
 }
