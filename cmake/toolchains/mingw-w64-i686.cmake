@@ -17,3 +17,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # The C++ runtime, libgcc and winpthread are linked in, so the programs need
 # no DLL beyond those that come with Windows.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# A release program carries no symbol table.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
