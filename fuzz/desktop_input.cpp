@@ -57,7 +57,8 @@ DWORD& ModeValue(DEVMODEA& mode, std::size_t field) {
 }
 
 DWORD ModeValue(const DEVMODEA& mode, std::size_t field) {
-  return ModeValue(const_cast<DEVMODEA&>(mode), field);
+  DEVMODEA copy = mode;
+  return ModeValue(copy, field);
 }
 
 DEVMODEA ReadMode(FuzzInput& input, const DEVMODEA& previous) {
