@@ -2,7 +2,10 @@
 // "max" fields on top of it, as a run that changes the mode does them.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <optional>
+#include <tuple>
+#include <vector>
 
 #include "bench/enumerated_modes.h"
 #include "bench/enumeration_calls.h"
@@ -13,6 +16,21 @@
 
 namespace vantiro::bench {
 namespace {
+
+constexpr std::uint32_t kRequestedDepth = 32;
+
+// What the selection below must choose, found the plain way: of the modes at
+// the requested depth, the widest, then the tallest, then the fastest.
+DEVMODEA ExpectedChoice(const std::vector<DEVMODEA>& modes) {
+  DEVMODEA best{};
+  const auto key = [](const DEVMODEA& mode) {
+    return std::make_tuple(mode.dmPelsWidth, mode.dmPelsHeight, mode.dmDisplayFrequency);
+  };
+  for (const DEVMODEA& mode : modes) {
+    if (mode.dmBitsPerPel == kRequestedDepth && key(best) < key(mode)) best = mode;
+  }
+  return best;
+}
 
 void Catalogue(benchmark::State& state) {
   const auto count = static_cast<std::size_t>(state.range(0));
@@ -39,7 +57,9 @@ void Catalogue(benchmark::State& state) {
 // four largest-value steps.
 void CatalogueAndSelection(benchmark::State& state) {
   const auto count = static_cast<std::size_t>(state.range(0));
-  SeedMemoryPlatform(EnumeratedModes(count));
+  const std::vector<DEVMODEA> modes = EnumeratedModes(count);
+  const DEVMODEA expected = ExpectedChoice(modes);
+  SeedMemoryPlatform(modes);
   EnumerationCallCheck calls(state, count);
 
   for (auto _ : state) {
@@ -47,9 +67,11 @@ void CatalogueAndSelection(benchmark::State& state) {
     EnumerateModes(catalogue, nullptr);
     if (!calls.CheckIteration()) break;
     const std::optional<DisplayMode> chosen =
-        SelectTargetMode(catalogue, kAnyValue, kAnyValue, 32, kAnyValue, false);
-    if (!chosen || chosen->depth != 32 || catalogue.size() != 1) {
-      state.SkipWithError("the selection did not narrow the catalogue to one 32-bit mode");
+        SelectTargetMode(catalogue, kAnyValue, kAnyValue, kRequestedDepth, kAnyValue, false);
+    if (!chosen || catalogue.size() != 1 || chosen->width != expected.dmPelsWidth ||
+        chosen->height != expected.dmPelsHeight || chosen->depth != kRequestedDepth ||
+        chosen->refresh != expected.dmDisplayFrequency) {
+      state.SkipWithError("the selection did not leave the widest, tallest, fastest 32-bit mode");
       break;
     }
     benchmark::DoNotOptimize(chosen->width);
