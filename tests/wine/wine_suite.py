@@ -197,13 +197,16 @@ def screen_mode():
 
 
 def set_screen_mode_with_xrandr(width, height, rate):
-    for mode_line in subprocess.run(["xrandr", "--current"], capture_output=True, timeout=30,
-                                    env=dict(os.environ, DISPLAY=DISPLAY["DISPLAY"]),
-                                    check=True).stdout.decode().splitlines():
+    x_env = dict(os.environ, DISPLAY=DISPLAY["DISPLAY"])
+    status, out, err = run_process(["xrandr", "--current"], 30, env=x_env, log_name="xrandr")
+    check(status == 0, f"xrandr failed: {err.decode(errors='replace')}")
+    for mode_line in out.decode().splitlines():
         match = re.match(rf"^\s+({width}x{height}\S*)\s+{rate}\.00", mode_line)
         if match:
-            run_process(["xrandr", "--output", DISPLAY["VANTIRO_DISPLAY_OUTPUT"], "--mode",
-                         match.group(1)], 30, env=dict(os.environ, DISPLAY=DISPLAY["DISPLAY"]))
+            status, _, err = run_process(["xrandr", "--output", DISPLAY["VANTIRO_DISPLAY_OUTPUT"],
+                                          "--mode", match.group(1)], 30, env=x_env,
+                                         log_name="xrandr")
+            check(status == 0, f"xrandr failed: {err.decode(errors='replace')}")
             return
     raise Failure(f"the virtual display offers no {width}x{height} at {rate} Hz")
 
