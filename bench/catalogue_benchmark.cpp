@@ -13,6 +13,7 @@
 #include "modes/display_mode.h"
 #include "modes/mode_catalogue.h"
 #include "modes/mode_selection.h"
+#include "platform/memory/memory_platform.h"
 
 namespace vantiro::bench {
 namespace {
@@ -57,9 +58,8 @@ void Catalogue(benchmark::State& state) {
 // four largest-value steps.
 void CatalogueAndSelection(benchmark::State& state) {
   const auto count = static_cast<std::size_t>(state.range(0));
-  const std::vector<DEVMODEA> modes = EnumeratedModes(count);
-  const DEVMODEA expected = ExpectedChoice(modes);
-  SeedMemoryPlatform(modes);
+  SeedMemoryPlatform(EnumeratedModes(count));
+  const DEVMODEA expected = ExpectedChoice(memory::TheMemoryPlatform().adapters.front().modes);
   EnumerationCallCheck calls(state, count);
 
   for (auto _ : state) {

@@ -48,9 +48,10 @@ if $quick; then
   repetition_flags=() process_runs=5
 else
   # Repetitions in random order, so that a burst of load from elsewhere
-  # spreads over every benchmark instead of skewing one.
+  # spreads over every benchmark instead of skewing one; two seconds each, so
+  # that even a million modes gets more than one iteration a repetition.
   repetition_flags=(--benchmark_repetitions=7 --benchmark_enable_random_interleaving=true
-    --benchmark_report_aggregates_only=true)
+    --benchmark_min_time=2 --benchmark_report_aggregates_only=true)
   process_runs=30
 fi
 
