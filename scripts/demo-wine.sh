@@ -99,9 +99,9 @@ xrandr --output "$VANTIRO_DISPLAY_OUTPUT" --mode 1920x1200_60
 
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
   step "A Wine prefix for the demo (once, about 20 s): $WINEPREFIX"
-  wineboot --init 2>"$state/wineboot.log"
+  timeout 300 wineboot --init 2>"$state/wineboot.log"
   # Wine draws the boxes' captions itself when no window manager does.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  timeout 120 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
 fi
 
 step "The virtual display $DISPLAY, output $VANTIRO_DISPLAY_OUTPUT"
