@@ -126,7 +126,9 @@ class MemoryPlatform {
   // The message boxes shown, in order.
   std::vector<PlatformCall> MessageBoxes() const;
 
+  // Counts the call, and logs it when keepLog is set.
   void Record(PlatformCall call);
+  void CountCall(Operation operation);
 };
 
 // The one instance that the backend functions act on. Tests reset it with
