@@ -48,7 +48,11 @@ bool Offers(const Adapter& adapter, const DEVMODEA& mode) {
   });
 }
 
-HANDLE HandleFromNumber(std::uintptr_t number) { return reinterpret_cast<HANDLE>(number); }
+// Windows' handle types are distinct pointer types, so the type is the caller's.
+template <typename Handle>
+Handle HandleFromNumber(std::uintptr_t number) {
+  return reinterpret_cast<Handle>(number);
+}
 std::uintptr_t NumberFromHandle(const void* handle) {
   return reinterpret_cast<std::uintptr_t>(handle);
 }
@@ -313,8 +317,8 @@ HDC CreateDCA(const char* driver, const char* device, const char* /*output*/,
   HDC context = nullptr;
   const memory::Adapter* adapter = fake.FindAdapter(device);
   if (!fake.createDcFails && adapter != nullptr) {
-    context =
-        memory::HandleFromNumber(static_cast<std::uintptr_t>(adapter - fake.adapters.data()) + 1);
+    context = memory::HandleFromNumber<HDC>(
+        static_cast<std::uintptr_t>(adapter - fake.adapters.data()) + 1);
   }
   call.handle = memory::NumberFromHandle(context);
   fake.Record(std::move(call));
@@ -411,8 +415,10 @@ BOOL CreateProcessA(const char* applicationName, char* commandLine, void* proces
   }
   if (outcome.started) {
     const std::uintptr_t serial = fake.Count(Operation::CreateProcess) + 1;
-    processInformation->hProcess = memory::HandleFromNumber(memory::kFirstProcessHandle + serial);
-    processInformation->hThread = memory::HandleFromNumber(memory::kFirstThreadHandle + serial);
+    processInformation->hProcess =
+        memory::HandleFromNumber<HANDLE>(memory::kFirstProcessHandle + serial);
+    processInformation->hThread =
+        memory::HandleFromNumber<HANDLE>(memory::kFirstThreadHandle + serial);
     processInformation->dwProcessId = static_cast<DWORD>(100 + serial);
     processInformation->dwThreadId = static_cast<DWORD>(200 + serial);
     const memory::Adapter* seen = fake.FindAdapter(nullptr);
