@@ -10,7 +10,8 @@
 namespace vantiro {
 
 // dmFields of every DisplayMode: it claims exactly the four mode values.
-constexpr DWORD kDisplayModeFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
+constexpr DWORD kDisplayModeFields =
+    DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
 
 // As a pattern, a match field of kAnyValue (0xFFFFFFFF) matches every value.
 constexpr std::uint32_t kAnyValue = 0xFFFFFFFF;
@@ -22,7 +23,8 @@ class DisplayMode : public DEVMODEA {
   // The four values, unchanged (kAnyValue included), in the match fields and in
   // dmPelsWidth, dmPelsHeight, dmBitsPerPel and dmDisplayFrequency, with the
   // standard header. The rest of the platform record is zero.
-  DisplayMode(std::uint32_t width, std::uint32_t height, std::uint32_t depth, std::uint32_t refresh);
+  DisplayMode(std::uint32_t width, std::uint32_t height, std::uint32_t depth,
+              std::uint32_t refresh);
   // The whole platform record, then the standard header: dmSpecVersion,
   // dmDriverVersion and dmDriverExtra 0, dmSize 156, dmFields
   // kDisplayModeFields, whatever `record` held there.
