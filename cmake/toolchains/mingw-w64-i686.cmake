@@ -1,21 +1,5 @@
 # Cross-compiles the Windows program with mingw-w64 for i686
 # (i686-w64-mingw32-g++, Debian package g++-mingw-w64-i686).
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(vantiro_mingw_triple i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${vantiro_mingw_triple}-gcc)
-set(CMAKE_CXX_COMPILER ${vantiro_mingw_triple}-g++)
-set(CMAKE_RC_COMPILER ${vantiro_mingw_triple}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${vantiro_mingw_triple})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# The C++ runtime, libgcc and winpthread are linked in, so the programs need
-# no DLL beyond those that come with Windows.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-# A release program carries no symbol table.
-set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
